@@ -5,41 +5,16 @@ diagnostics and its exit status. The program is named by the BUCKET_PUZZLE varia
 import os
 import subprocess
 import unittest
-from pathlib import Path
 
-PROGRAM = os.environ["BUCKET_PUZZLE"]
-DATA = Path(__file__).with_name("dialogue")
-
-INTRODUCTION = (
-    "There are two buckets A (5 liters) and B (7 liters) You can only do three things:\n"
-    "1. Completely Fill container A -FILL\n"
-    "2. Completely empty container B -EMPTY\n"
-    "3. Transfer contents of container A in to container B, untill B is Full or A is Empty"
-    " - TRANSFER\n"
-    " Using these operations you can reach any number between 1 and 12 \n"
+from expected import (
+    DATA,
+    INPUT_ENDED,
+    NEGATIVE,
+    NOT_A_NUMBER,
+    PROGRAM,
+    TOO_MUCH,
+    conversation,
 )
-PROMPT = "Enter the amout of water you want in bucket both buckets put together:\n"
-TOO_MUCH = "\nError too much water please try again\n"
-NEGATIVE = "\nError the amount cannot be negative please try again\n"
-NOT_A_NUMBER = "\nError that is not a whole number please try again\n"
-INPUT_ENDED = b"bucket-puzzle: input ended before an amount was accepted\n"
-
-# The header line and the 28 rows of the longest table; every table is a head of it.
-TABLE = (DATA / "table.txt").read_text().splitlines(keepends=True)
-ROWS_FOR_TARGET = {0: 28, 1: 13, 2: 24, 3: 9, 4: 20, 5: 3, 6: 16, 7: 26, 8: 11, 9: 22, 10: 7, 11: 18}
-
-
-def conversation(*refusals, target=None):
-    """What the program writes for answers refused with the given messages and then, if any,
-    the accepted target."""
-    text = INTRODUCTION + PROMPT + "".join(message + PROMPT for message in refusals)
-    if target is not None:
-        text += (
-            f"These are the steps you need to follow to get a total of {target} litres in the buckets"
-            + "\n\n\n"
-            + "".join(TABLE[: 1 + ROWS_FOR_TARGET[target]])
-        )
-    return text.encode()
 
 
 def run(answers, *arguments, **options):
@@ -164,6 +139,13 @@ class OutputFaults(unittest.TestCase):
         for answers in (b"3\n", ENDLESS_REFUSALS):
             with self.subTest(answers=answers):
                 self.assert_write_error(run_fed(closing_stdout, answers, subprocess.DEVNULL))
+
+    def test_a_reader_that_closes_early_ends_the_run(self):
+        for feed in ("echo 0", "yes 15"):
+            with self.subTest(feed=feed):
+                # The shell waits for the whole pipeline, so a program that hangs times out.
+                pipeline = f'{feed} | "$0" | head -c 100 >/dev/null'
+                subprocess.run(["sh", "-c", pipeline, PROGRAM], timeout=20, check=True)
 
 
 if __name__ == "__main__":
