@@ -6,7 +6,7 @@
 #include <string.h>
 #include <unistd.h>
 
-static const char *const introduction[] = {
+static const char* const introduction[] = {
     "There are two buckets A (5 liters) and B (7 liters) You can only do three things:\n",
     "1. Completely Fill container A -FILL\n",
     "2. Completely empty container B -EMPTY\n",
@@ -21,7 +21,7 @@ static const char opening[] =
     "These are the steps you need to follow to get a total of 0 litres in the buckets"
     "\n\n\n| Step |     Operation     |  Litres in A  |  Litres in B  |  Total Litres  |\n"
     "1      |     Initial       |      ?        |       ?       |       ?        |\n";
-static const char *const later_rows[] = {
+static const char* const later_rows[] = {
     "2      |      EMPTY        |      ?        |       0       |     ? + 0      |\n",
     "3      |      FILL         |      5        |       0       |       5        |\n",
     "4      |    TRANSFER       |      0        |       5       |       5     |\n",
@@ -51,7 +51,7 @@ static const char *const later_rows[] = {
     "28      |    TRANSFER       |      0        |       0       |       0     |\n",
 };
 
-static void put(const char *text, size_t length) {
+static void put(const char* text, size_t length) {
     if (write(1, text, length) != (ssize_t)length) {
         _exit(1);
     }

@@ -22,7 +22,9 @@ INPUT_ENDED = b"bucket-puzzle: input ended before an amount was accepted\n"
 
 # The header line and the 28 rows of the longest table; every table is a head of it.
 TABLE = (DATA / "table.txt").read_text().splitlines(keepends=True)
-ROWS_FOR_TARGET = {0: 28, 1: 13, 2: 24, 3: 9, 4: 20, 5: 3, 6: 16, 7: 26, 8: 11, 9: 22, 10: 7, 11: 18}
+ROWS_FOR_TARGET = {
+    0: 28, 1: 13, 2: 24, 3: 9, 4: 20, 5: 3, 6: 16, 7: 26, 8: 11, 9: 22, 10: 7, 11: 18
+}
 
 
 def conversation(*refusals, target=None):
@@ -31,8 +33,7 @@ def conversation(*refusals, target=None):
     text = INTRODUCTION + PROMPT + "".join(message + PROMPT for message in refusals)
     if target is not None:
         text += (
-            f"These are the steps you need to follow to get a total of {target} litres in the buckets"
-            + "\n\n\n"
-            + "".join(TABLE[: 1 + ROWS_FOR_TARGET[target]])
+            f"These are the steps you need to follow to get a total of {target}"
+            " litres in the buckets\n\n\n" + "".join(TABLE[: 1 + ROWS_FOR_TARGET[target]])
         )
     return text.encode()

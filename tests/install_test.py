@@ -52,7 +52,8 @@ class Install(unittest.TestCase):
         )
         self.assertEqual(shown.returncode, 0)
         text = shown.stdout.decode()
-        for heading in ("NAME", "SYNOPSIS", "DESCRIPTION", "EXIT STATUS", "DIAGNOSTICS", "EXAMPLES"):
+        headings = ("NAME", "SYNOPSIS", "DESCRIPTION", "EXIT STATUS", "DIAGNOSTICS", "EXAMPLES")
+        for heading in headings:
             self.assertIn(f"\n{heading}\n", text)
         self.assertIn("bucket-puzzle - solve the two-bucket measuring puzzle", text)
         self.assertIn("bucket-puzzle 1.0.0", text)

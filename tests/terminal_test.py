@@ -47,7 +47,7 @@ class Terminal:
         deadline = time.monotonic() + WAIT_SECONDS
         while not self.screen.endswith(ending):
             if not self.read_more(deadline):
-                raise AssertionError(f"waited in vain for {ending!r}; the screen shows {self.screen!r}")
+                raise AssertionError(f"waited in vain for {ending!r}; the screen: {self.screen!r}")
 
     def close(self):
         """Reads the rest until the program ends, hangs up, and returns the exit status."""
