@@ -25,7 +25,7 @@ def repeated(piece, count):
         count -= take
 
 
-def run_fed(chunks):
+def run_measured(chunks):
     """Runs the program on the input that `chunks` yields and returns the digest of its output,
     its standard error, its exit status and its peak resident memory in KiB."""
     # GNU time measures the program alone: a child of this interpreter would carry the
@@ -64,7 +64,7 @@ def run_fed(chunks):
 class HugeInput(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        *_, status, cls.plain_peak = run_fed([b"3\n"])
+        *_, status, cls.plain_peak = run_measured([b"3\n"])
         assert status == 0
 
     def assert_fed(self, chunks, target, refused_with=None, times=0):
@@ -76,7 +76,7 @@ class HugeInput(unittest.TestCase):
             for chunk in repeated((refused_with + PROMPT).encode(), times):
                 expected.update(chunk)
         expected.update(conversation(target=target)[len(opening) :])
-        output, stderr, status, peak = run_fed(chunks)
+        output, stderr, status, peak = run_measured(chunks)
         self.assertEqual(stderr, b"")
         self.assertEqual(status, 0)
         self.assertEqual(output, expected.hexdigest())

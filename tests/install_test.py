@@ -58,5 +58,6 @@ class Install(unittest.TestCase):
         self.assertIn("bucket-puzzle - solve the two-bucket measuring puzzle", text)
         self.assertIn("bucket-puzzle 1.0.0", text)
 
+
 if __name__ == "__main__":
     unittest.main()

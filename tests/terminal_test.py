@@ -70,30 +70,31 @@ def with_typing(output, *lines):
 
 
 class TypingAtTheTerminal(unittest.TestCase):
-    def test_each_answer_is_asked_for_before_it_is_typed(self):
+    def assert_session(self, steps, expected):
+        """For each step, waits until the screen ends with its text, then types its keys; then
+        expects the whole screen to be `expected` and the program to end with status 0."""
         terminal = Terminal()
         try:
-            terminal.read_until(PROMPT.encode())
-            terminal.type(b"15\n")
-            terminal.read_until(b"15\n" + TOO_MUCH.encode() + PROMPT.encode())
-            terminal.type(b"3\n")
-            expected = with_typing(conversation(TOO_MUCH, target=3), b"15\n", b"3\n")
+            for shown, keys in steps:
+                terminal.read_until(shown)
+                terminal.type(keys)
         finally:
             status = terminal.close()
         self.assertEqual(terminal.screen, expected)
         self.assertEqual(status, 0)
+
+    def test_each_answer_is_asked_for_before_it_is_typed(self):
+        prompt = PROMPT.encode()
+        self.assert_session(
+            [(prompt, b"15\n"), (b"15\n" + TOO_MUCH.encode() + prompt, b"3\n")],
+            with_typing(conversation(TOO_MUCH, target=3), b"15\n", b"3\n"),
+        )
 
     def test_a_refused_and_an_accepted_answer_on_one_line(self):
-        terminal = Terminal()
-        try:
-            terminal.read_until(PROMPT.encode())
-            terminal.type(b"15 3\n")
-            expected = with_typing(conversation(TOO_MUCH, target=3), b"15 3\n")
-        finally:
-            status = terminal.close()
-        self.assertEqual(terminal.screen, expected)
-        self.assertEqual(status, 0)
-
+        self.assert_session(
+            [(PROMPT.encode(), b"15 3\n")],
+            with_typing(conversation(TOO_MUCH, target=3), b"15 3\n"),
+        )
 
 if __name__ == "__main__":
     unittest.main()
